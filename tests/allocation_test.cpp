@@ -1,0 +1,66 @@
+// Allocation discipline of the list operations and the row construction, counted by the
+// replaced global operator new of counting_new.cpp.
+
+#include <cstdint>
+#include <new>
+
+#include <gtest/gtest.h>
+
+#include "concat_lists/linked_list.h"
+#include "tests/counting_new.h"
+#include "tests/stdout_capture.h"
+
+namespace {
+
+class ConcatListsAllocationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const std::int32_t item : {3, 2, 1}) {
+            first_list.add_to_front(item);
+        }
+        for (const std::int32_t item : {6, 5, 4}) {
+            second_list.add_to_front(item);
+        }
+        out.clear();
+    }
+
+    StdoutCapture out;
+    LinkedList first_list;
+    LinkedList second_list;
+};
+
+TEST_F(ConcatListsAllocationTest, AddToFrontAllocatesExactlyOneNode) {
+    const AllocationWatch watch;
+    first_list.add_to_front(0);
+    const AllocationCounts counts = watch.counts();
+
+    EXPECT_EQ(counts.news, 1U);
+    EXPECT_EQ(counts.array_news, 0U);
+    EXPECT_EQ(counts.deletes, 0U);
+}
+
+TEST_F(ConcatListsAllocationTest, DisplayAndJoinAllocateNothing) {
+    const AllocationWatch watch;
+    first_list.display();
+    Concatenate_linked_lists(first_list, second_list);
+    first_list.display();
+    const AllocationCounts counts = watch.counts();
+
+    EXPECT_EQ(counts.news + counts.array_news, 0U);
+    EXPECT_EQ(counts.deletes + counts.array_deletes, 0U);
+    EXPECT_EQ(out.text(), "1 2 3 \nConcatenated.\n1 2 3 4 5 6 \n");
+}
+
+TEST_F(ConcatListsAllocationTest, FailedAllocationLeavesTheListAndOutputAlone) {
+    const Node* const front = first_list.front;
+    AllocationWatch watch;
+    watch.fail_next_allocation();
+
+    EXPECT_THROW(first_list.add_to_front(9), std::bad_alloc);
+    EXPECT_EQ(first_list.front, front);
+    EXPECT_EQ(out.text(), "");
+    first_list.display();
+    EXPECT_EQ(out.text(), "1 2 3 \n");
+}
+
+}  // namespace
