@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "concat_lists/linked_list.h"
+#include "reverse_list/linked_list.h"
 #include "tests/counting_new.h"
 #include "tests/stdout_capture.h"
 
@@ -61,6 +62,50 @@ TEST_F(ConcatListsAllocationTest, FailedAllocationLeavesTheListAndOutputAlone) {
     EXPECT_EQ(out.text(), "");
     first_list.display();
     EXPECT_EQ(out.text(), "1 2 3 \n");
+}
+
+class ReverseListAllocationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const std::int32_t item : {10, 20, 30}) {
+            list.add_to_head(item);
+        }
+    }
+
+    StdoutCapture out;
+    Linked_list list;
+};
+
+TEST_F(ReverseListAllocationTest, AddToHeadAllocatesExactlyOneNode) {
+    const AllocationWatch watch;
+    list.add_to_head(40);
+    const AllocationCounts counts = watch.counts();
+
+    EXPECT_EQ(counts.news, 1U);
+    EXPECT_EQ(counts.array_news, 0U);
+    EXPECT_EQ(counts.deletes, 0U);
+}
+
+TEST_F(ReverseListAllocationTest, DisplayAndReverseAllocateNothing) {
+    const AllocationWatch watch;
+    list.display();
+    list.reverse();
+    list.display();
+    const AllocationCounts counts = watch.counts();
+
+    EXPECT_EQ(counts.news + counts.array_news, 0U);
+    EXPECT_EQ(counts.deletes + counts.array_deletes, 0U);
+    EXPECT_EQ(out.text(), "-> 30-> 20-> 10\n-> 10-> 20-> 30\n");
+}
+
+TEST_F(ReverseListAllocationTest, FailedAllocationLeavesFrontAndCountAlone) {
+    const Node* const front = list.front;
+    AllocationWatch watch;
+    watch.fail_next_allocation();
+
+    EXPECT_THROW(list.add_to_head(40), std::bad_alloc);
+    EXPECT_EQ(list.front, front);
+    EXPECT_EQ(list.node_count, 3U);
 }
 
 }  // namespace

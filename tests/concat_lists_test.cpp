@@ -221,19 +221,21 @@ TEST_F(ConcatenateTest, LaterJoinBehindTheSharedNodesIsSeenFromBoth) {
 // Joins that would close a chain into a ring are refused: nothing changes and nothing is
 // written, and both lists still display finitely.
 TEST_F(ConcatenateTest, RefusesTheSameListHandedTwice) {
-    Node* const last = first_list.front->link->link;
+    const Node* const last = first_list.front->link->link;
     Concatenate_linked_lists(first_list, first_list);
 
+    ASSERT_EQ(last->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
-    EXPECT_EQ(last->link, nullptr);
     EXPECT_EQ(displayed(first_list), "1 2 3 \n");
 }
 
 TEST_F(ConcatenateTest, RefusesTheSameJoinMadeTwice) {
     Concatenate_linked_lists(first_list, second_list);
+    const Node* const last = second_list.front->link->link;
     out.clear();
 
     Concatenate_linked_lists(first_list, second_list);
+    ASSERT_EQ(last->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
     EXPECT_EQ(displayed(first_list), "1 2 3 4 5 6 \n");
     EXPECT_EQ(displayed(second_list), "4 5 6 \n");
@@ -247,8 +249,8 @@ TEST_F(ConcatenateTest, RefusesAJoinOfTheLastNodeOntoItsOwnList) {
     out.clear();
 
     Concatenate_linked_lists(first_list, tail);
+    ASSERT_EQ(tail.front->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
-    EXPECT_EQ(tail.front->link, nullptr);
     EXPECT_EQ(displayed(first_list), "1 2 3 7 \n");
 }
 
