@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "concat_lists/linked_list.h"
+#include "jagged_sum/jagged_array.h"
 #include "reverse_list/linked_list.h"
 #include "tests/counting_new.h"
 #include "tests/stdout_capture.h"
@@ -106,6 +107,35 @@ TEST_F(ReverseListAllocationTest, FailedAllocationLeavesFrontAndCountAlone) {
     EXPECT_THROW(list.add_to_head(40), std::bad_alloc);
     EXPECT_EQ(list.front, front);
     EXPECT_EQ(list.node_count, 3U);
+}
+
+TEST(MakeRowAllocation, ARowIsOneArrayBlock) {
+    AllocationCounts counts;
+    {
+        const AllocationWatch watch;
+        delete[] make_row(3, {5, 6, 7});
+        counts = watch.counts();
+    }
+    EXPECT_EQ(counts.array_news, 1U);
+    EXPECT_EQ(counts.array_deletes, 1U);
+    EXPECT_EQ(counts.news, 0U);
+}
+
+TEST(MakeRowAllocation, LengthOutOfRangeAllocatesNothing) {
+    for (const std::int32_t length : {-1, 0x20000000}) {
+        const AllocationWatch watch;
+        EXPECT_THROW(make_row(length, {1, 2, 3}), std::bad_array_new_length);
+        const AllocationCounts counts = watch.counts();
+        EXPECT_EQ(counts.array_news + counts.news, 0U) << "length " << length;
+    }
+}
+
+TEST(MakeRowAllocation, RowTooShortReleasesItsBlock) {
+    const AllocationWatch watch;
+    EXPECT_THROW(make_row(2, {5, 6, 7}), std::bad_array_new_length);
+    const AllocationCounts counts = watch.counts();
+    EXPECT_EQ(counts.array_news, 1U);
+    EXPECT_EQ(counts.array_deletes, 1U);
 }
 
 }  // namespace
