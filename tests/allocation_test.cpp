@@ -32,9 +32,9 @@ protected:
 };
 
 TEST_F(ConcatListsAllocationTest, AddToFrontAllocatesExactlyOneNode) {
-    const AllocationWatch watch;
+    AllocationWatch watch;
     first_list.add_to_front(0);
-    const AllocationCounts counts = watch.counts();
+    const AllocationCounts counts = watch.counts;
 
     EXPECT_EQ(counts.news, 1U);
     EXPECT_EQ(counts.array_news, 0U);
@@ -42,11 +42,11 @@ TEST_F(ConcatListsAllocationTest, AddToFrontAllocatesExactlyOneNode) {
 }
 
 TEST_F(ConcatListsAllocationTest, DisplayAndJoinAllocateNothing) {
-    const AllocationWatch watch;
+    AllocationWatch watch;
     first_list.display();
     Concatenate_linked_lists(first_list, second_list);
     first_list.display();
-    const AllocationCounts counts = watch.counts();
+    const AllocationCounts counts = watch.counts;
 
     EXPECT_EQ(counts.news + counts.array_news, 0U);
     EXPECT_EQ(counts.deletes + counts.array_deletes, 0U);
@@ -56,7 +56,7 @@ TEST_F(ConcatListsAllocationTest, DisplayAndJoinAllocateNothing) {
 TEST_F(ConcatListsAllocationTest, FailedAllocationLeavesTheListAndOutputAlone) {
     const Node* const front = first_list.front;
     AllocationWatch watch;
-    watch.fail_next_allocation();
+    watch.fail_next_allocation = true;
 
     EXPECT_THROW(first_list.add_to_front(9), std::bad_alloc);
     EXPECT_EQ(first_list.front, front);
@@ -78,9 +78,9 @@ protected:
 };
 
 TEST_F(ReverseListAllocationTest, AddToHeadAllocatesExactlyOneNode) {
-    const AllocationWatch watch;
+    AllocationWatch watch;
     list.add_to_head(40);
-    const AllocationCounts counts = watch.counts();
+    const AllocationCounts counts = watch.counts;
 
     EXPECT_EQ(counts.news, 1U);
     EXPECT_EQ(counts.array_news, 0U);
@@ -88,11 +88,11 @@ TEST_F(ReverseListAllocationTest, AddToHeadAllocatesExactlyOneNode) {
 }
 
 TEST_F(ReverseListAllocationTest, DisplayAndReverseAllocateNothing) {
-    const AllocationWatch watch;
+    AllocationWatch watch;
     list.display();
     list.reverse();
     list.display();
-    const AllocationCounts counts = watch.counts();
+    const AllocationCounts counts = watch.counts;
 
     EXPECT_EQ(counts.news + counts.array_news, 0U);
     EXPECT_EQ(counts.deletes + counts.array_deletes, 0U);
@@ -102,7 +102,7 @@ TEST_F(ReverseListAllocationTest, DisplayAndReverseAllocateNothing) {
 TEST_F(ReverseListAllocationTest, FailedAllocationLeavesFrontAndCountAlone) {
     const Node* const front = list.front;
     AllocationWatch watch;
-    watch.fail_next_allocation();
+    watch.fail_next_allocation = true;
 
     EXPECT_THROW(list.add_to_head(40), std::bad_alloc);
     EXPECT_EQ(list.front, front);
@@ -111,11 +111,15 @@ TEST_F(ReverseListAllocationTest, FailedAllocationLeavesFrontAndCountAlone) {
 
 TEST(MakeRowAllocation, ARowIsOneArrayBlock) {
     AllocationCounts counts;
+    std::int32_t sum = 0;
     {
-        const AllocationWatch watch;
-        delete[] make_row(3, {5, 6, 7});
-        counts = watch.counts();
+        AllocationWatch watch;
+        std::int32_t* const row = make_row(3, {5, 6, 7});
+        sum = row[0] + row[1] + row[2];
+        delete[] row;
+        counts = watch.counts;
     }
+    EXPECT_EQ(sum, 18);
     EXPECT_EQ(counts.array_news, 1U);
     EXPECT_EQ(counts.array_deletes, 1U);
     EXPECT_EQ(counts.news, 0U);
@@ -123,19 +127,21 @@ TEST(MakeRowAllocation, ARowIsOneArrayBlock) {
 
 TEST(MakeRowAllocation, LengthOutOfRangeAllocatesNothing) {
     for (const std::int32_t length : {-1, 0x20000000}) {
-        const AllocationWatch watch;
+        AllocationWatch watch;
         EXPECT_THROW(make_row(length, {1, 2, 3}), std::bad_array_new_length);
-        const AllocationCounts counts = watch.counts();
+        const AllocationCounts counts = watch.counts;
         EXPECT_EQ(counts.array_news + counts.news, 0U) << "length " << length;
     }
 }
 
 TEST(MakeRowAllocation, RowTooShortReleasesItsBlock) {
-    const AllocationWatch watch;
+    AllocationWatch watch;
     EXPECT_THROW(make_row(2, {5, 6, 7}), std::bad_array_new_length);
-    const AllocationCounts counts = watch.counts();
-    EXPECT_EQ(counts.array_news, 1U);
-    EXPECT_EQ(counts.array_deletes, 1U);
+    const AllocationCounts counts = watch.counts;
+    // An optimising compiler may leave out a block that is released without being used, so
+    // the release is held to the allocation rather than to a count of one.
+    EXPECT_LE(counts.array_news, 1U);
+    EXPECT_EQ(counts.array_deletes, counts.array_news);
 }
 
 }  // namespace

@@ -5,19 +5,19 @@
 
 namespace {
 
-// Plain globals: the tests run on one thread.
-bool counting = false;
-bool fail_next = false;
-AllocationCounts counts_so_far;
+// A plain global: the tests run on one thread.
+AllocationWatch* live_watch = nullptr;
 
-void* allocate(std::size_t size, std::size_t& counter) {
-    if (counting) {
-        if (fail_next) {
-            fail_next = false;
-            throw std::bad_alloc();
-        }
-        ++counter;
+// Counts one allocation in `counter` of the live watch, or fails it if the watch asks to.
+void count_allocation(std::size_t& counter) {
+    if (live_watch->fail_next_allocation) {
+        live_watch->fail_next_allocation = false;
+        throw std::bad_alloc();
     }
+    ++counter;
+}
+
+void* allocate(std::size_t size) {
     // malloc(0) may return null; operator new must not.
     if (void* block = std::malloc(size == 0 ? 1 : size)) {
         return block;
@@ -25,54 +25,49 @@ void* allocate(std::size_t size, std::size_t& counter) {
     throw std::bad_alloc();
 }
 
-void release(void* block, std::size_t& counter) noexcept {
-    if (counting && block != nullptr) {
-        ++counter;
+}  // namespace
+
+AllocationWatch::AllocationWatch() {
+    live_watch = this;
+}
+
+AllocationWatch::~AllocationWatch() {
+    live_watch = nullptr;
+}
+
+void* operator new(std::size_t size) {
+    if (live_watch != nullptr) {
+        count_allocation(live_watch->counts.news);
+    }
+    return allocate(size);
+}
+
+void* operator new[](std::size_t size) {
+    if (live_watch != nullptr) {
+        count_allocation(live_watch->counts.array_news);
+    }
+    return allocate(size);
+}
+
+void operator delete(void* block) noexcept {
+    if (live_watch != nullptr && block != nullptr) {
+        ++live_watch->counts.deletes;
     }
     std::free(block);
 }
 
-}  // namespace
-
-AllocationWatch::AllocationWatch() {
-    counts_so_far = AllocationCounts{};
-    fail_next = false;
-    counting = true;
-}
-
-AllocationWatch::~AllocationWatch() {
-    counting = false;
-    fail_next = false;
-}
-
-AllocationCounts AllocationWatch::counts() const {
-    return counts_so_far;
-}
-
-void AllocationWatch::fail_next_allocation() {
-    fail_next = true;
-}
-
-void* operator new(std::size_t size) {
-    return allocate(size, counts_so_far.news);
-}
-
-void* operator new[](std::size_t size) {
-    return allocate(size, counts_so_far.array_news);
-}
-
-void operator delete(void* block) noexcept {
-    release(block, counts_so_far.deletes);
-}
-
 void operator delete[](void* block) noexcept {
-    release(block, counts_so_far.array_deletes);
+    if (live_watch != nullptr && block != nullptr) {
+        ++live_watch->counts.array_deletes;
+    }
+    std::free(block);
 }
 
+// The sized forms, which the compiler may call instead of the two above.
 void operator delete(void* block, std::size_t /*size*/) noexcept {
-    release(block, counts_so_far.deletes);
+    ::operator delete(block);
 }
 
 void operator delete[](void* block, std::size_t /*size*/) noexcept {
-    release(block, counts_so_far.array_deletes);
+    ::operator delete[](block);
 }

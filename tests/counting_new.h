@@ -4,9 +4,9 @@
 #include <cstddef>
 
 // The test executable that links counting_new.cpp replaces the global operator new and
-// operator delete (single and array forms) with versions that count their calls and can be
-// told to fail. Counting is off until an AllocationWatch is made, so GoogleTest's own
-// allocations between tests do not show.
+// operator delete (single and array forms) with versions that report to the live
+// AllocationWatch. With no watch alive they only allocate, so GoogleTest's own allocations
+// between tests do not show.
 
 struct AllocationCounts {
     std::size_t news = 0;           // calls of operator new
@@ -15,7 +15,8 @@ struct AllocationCounts {
     std::size_t array_deletes = 0;  // calls of operator delete[] on a non-null pointer
 };
 
-// Counts the allocations made while it lives; only one may live at a time.
+// Counts the allocations made while it lives; only one may live at a time. Copy `counts`
+// out before asserting on it: a failing assertion allocates too.
 class AllocationWatch {
 public:
     AllocationWatch();
@@ -23,11 +24,8 @@ public:
     AllocationWatch& operator=(const AllocationWatch&) = delete;
     ~AllocationWatch();
 
-    // The counts so far. Take them before asserting: a failing assertion allocates.
-    AllocationCounts counts() const;
-
-    // Makes the next call of operator new or operator new[] throw std::bad_alloc.
-    void fail_next_allocation();
+    AllocationCounts counts;
+    bool fail_next_allocation = false;  // when set, the next allocation throws std::bad_alloc
 };
 
 #endif  // TESTS_COUNTING_NEW_H

@@ -25,7 +25,7 @@ struct JaggedArray {
     }
 
     // The sum of rows 0 to `last_row`.
-    std::int32_t sum(std::int32_t last_row) const {
+    [[nodiscard]] std::int32_t sum(std::int32_t last_row) const {
         return recursiveArraySum(pointers.data(), lengths.data(), last_row);
     }
 
@@ -95,6 +95,7 @@ TEST(RecursiveArraySum, RepeatedCallsGiveTheSameSumAndChangeNothing) {
 TEST(RecursiveArraySum, RecursesThroughManyRows) {
     // One recursion level per row: row k holds k ones, so the sum is 0 + 1 + ... + 4999.
     std::vector<std::vector<std::int32_t>> rows;
+    rows.reserve(5000);
     for (std::int32_t k = 0; k < 5000; ++k) {
         rows.emplace_back(static_cast<std::size_t>(k), 1);
     }

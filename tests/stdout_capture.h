@@ -25,12 +25,12 @@ public:
     }
 
     // Everything written since construction or the last clear().
-    const std::string& text() const {
+    [[nodiscard]] const std::string& text() const {
         return text_;
     }
 
     // How much of text() had been written when std::cout was last flushed.
-    std::size_t flushed_length() const {
+    [[nodiscard]] std::size_t flushed_length() const {
         return flushed_length_;
     }
 
