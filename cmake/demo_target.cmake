@@ -21,18 +21,24 @@ function(demo_target_settings target)
     target_compile_options(
         ${target} PRIVATE $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wconversion
                           -Wshadow> $<$<CXX_COMPILER_ID:MSVC>:/W4 /permissive->)
-    if(DEMOS_STATIC_RUNTIME)
-        if(MSVC)
-            set_target_properties(${target} PROPERTIES MSVC_RUNTIME_LIBRARY
-                                                       "MultiThreaded$<$<CONFIG:Debug>:Debug>")
-        elseif(NOT APPLE)
-            target_link_options(${target} PRIVATE -static)
-        endif()
+endfunction()
+
+# Links the C and C++ runtimes into the executable `target` when DEMOS_STATIC_RUNTIME is on.
+function(demo_static_runtime target)
+    if(NOT DEMOS_STATIC_RUNTIME)
+        return()
+    endif()
+    if(MSVC)
+        set_target_properties(${target} PROPERTIES MSVC_RUNTIME_LIBRARY
+                                                   "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+    elseif(NOT APPLE)
+        target_link_options(${target} PRIVATE -static)
     endif()
 endfunction()
 
-# Declares the console program `name` built from `sources`.
+# Declares the console program `name` built from the sources that follow.
 function(add_demo_program name)
     add_executable(${name} ${ARGN})
     demo_target_settings(${name})
+    demo_static_runtime(${name})
 endfunction()
