@@ -2,6 +2,7 @@
 // a plain std::vector model side by side, compared after every step. The seeds are fixed,
 // so a run is repeatable; a failure names its seed and the shortest failing sequence found.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -69,7 +70,16 @@ std::string compare_chain(const Node* front, const std::vector<ModelNode>& model
     return node == nullptr ? "" : "the chain goes on past the model's last node";
 }
 
-// The list programs' shared shape of a failure report: the step, what went wrong, and the
+// Says that step `index`, `step`, wrote `written` where the model expects `expected`.
+std::string output_difference(std::size_t index, const std::string& step,
+                              const std::string& written, const std::string& expected) {
+    std::ostringstream text;
+    text << "step " << index << " (" << step << ") wrote \"" << written << "\", the model \""
+         << expected << "\"";
+    return text.str();
+}
+
+// A failure report: the seed, what went wrong, and the
 // whole shortest sequence, one step a line.
 template <class Step>
 std::string report(std::uint32_t seed, const std::vector<Step>& steps, const std::string& what) {
@@ -140,12 +150,8 @@ std::vector<ConcatStep> concat_steps(std::uint32_t seed) {
 
 // Whether `model` reaches the node at `address`.
 bool reaches(const std::vector<ModelNode>& model, const Node* address) {
-    for (const ModelNode& node : model) {
-        if (node.address == address) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        model, [address](const ModelNode& node) { return node.address == address; });
 }
 
 // Runs `steps` on real lists and on the model; returns the first difference, or "".
@@ -210,8 +216,7 @@ std::string run_concat_steps(const std::vector<ConcatStep>& steps) {
 
         const std::string written = out.text().substr(written_before);
         if (written != expected) {
-            return "step " + std::to_string(s) + " (" + step.describe() + ") wrote \"" + written +
-                   "\", the model \"" + expected + "\"";
+            return output_difference(s, step.describe(), written, expected);
         }
         for (std::size_t l = 0; l < kLists; ++l) {
             const std::string difference = compare_chain(lists[l]->front, model[l]);
@@ -295,8 +300,7 @@ std::string run_reverse_steps(const std::vector<ReverseStep>& steps) {
 
         const std::string written = out.text().substr(written_before);
         if (written != expected) {
-            return "step " + std::to_string(s) + " (" + step.describe() + ") wrote \"" + written +
-                   "\", the model \"" + expected + "\"";
+            return output_difference(s, step.describe(), written, expected);
         }
         std::string difference = compare_chain(list.front, model);
         if (difference.empty() && list.node_count != model.size()) {
@@ -349,10 +353,8 @@ std::vector<JaggedCase> jagged_cases(std::uint32_t seed) {
         const std::uint32_t row_count = random.below(12);
         for (std::uint32_t r = 0; r < row_count; ++r) {
             const std::int32_t length = static_cast<std::int32_t>(random.below(54)) - 3;
-            std::vector<std::int32_t> row;
-            for (std::int32_t e = 0; e < length; ++e) {
-                row.push_back(random.any_int32());
-            }
+            std::vector<std::int32_t> row(static_cast<std::size_t>(std::max(length, 0)));
+            std::generate(row.begin(), row.end(), [&random] { return random.any_int32(); });
             c.rows.push_back(row);
             c.lengths.push_back(length);
         }
