@@ -79,8 +79,8 @@ std::string output_difference(std::size_t index, const std::string& step,
     return text.str();
 }
 
-// A failure report: the seed, what went wrong, and the
-// whole shortest sequence, one step a line.
+// A failure report: the seed, what went wrong, and the whole shortest sequence, one step a
+// line.
 template <class Step>
 std::string report(std::uint32_t seed, const std::vector<Step>& steps, const std::string& what) {
     std::ostringstream text;
