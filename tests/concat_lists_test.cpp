@@ -26,15 +26,6 @@ void add_all(LinkedList& list, const std::vector<std::int32_t>& items) {
 
 class LinkedListTest : public ::testing::Test {
 protected:
-    // What `list.display()` writes, leaving the captured output empty.
-    std::string displayed(const LinkedList& list) {
-        out.clear();
-        list.display();
-        std::string line = out.text();
-        out.clear();
-        return line;
-    }
-
     StdoutCapture out;
 };
 
@@ -54,7 +45,7 @@ TEST_F(LinkedListTest, FirstAdditionMakesTheOnlyNode) {
     ASSERT_NE(list.front, nullptr);
     EXPECT_EQ(list.front->item, 3);
     EXPECT_EQ(list.front->link, nullptr);
-    EXPECT_EQ(displayed(list), "3 \n");
+    EXPECT_EQ(out.display_of(list), "3 \n");
 }
 
 TEST_F(LinkedListTest, EveryAdditionWritesAndFlushesItsOwnLine) {
@@ -73,7 +64,7 @@ TEST_F(LinkedListTest, EveryAdditionWritesAndFlushesItsOwnLine) {
         EXPECT_EQ(out.text(), expected);
         EXPECT_EQ(out.flushed_length(), expected.size()) << "line of " << addition.item;
     }
-    EXPECT_EQ(displayed(list), "1 2 3 \n");
+    EXPECT_EQ(out.display_of(list), "1 2 3 \n");
 }
 
 TEST_F(LinkedListTest, DisplayLeavesTheListAsItWas) {
@@ -81,8 +72,8 @@ TEST_F(LinkedListTest, DisplayLeavesTheListAsItWas) {
     add_all(list, {3, 2, 1});
     const Node* const front = list.front;
 
-    EXPECT_EQ(displayed(list), "1 2 3 \n");
-    EXPECT_EQ(displayed(list), "1 2 3 \n");
+    EXPECT_EQ(out.display_of(list), "1 2 3 \n");
+    EXPECT_EQ(out.display_of(list), "1 2 3 \n");
     EXPECT_EQ(list.front, front);
 }
 
@@ -202,8 +193,8 @@ TEST_F(ConcatenateTest, LaterAdditionToTheSecondListIsNotSeenFromTheFirst) {
     Concatenate_linked_lists(first_list, second_list);
     second_list.add_to_front(9);
 
-    EXPECT_EQ(displayed(second_list), "9 4 5 6 \n");
-    EXPECT_EQ(displayed(first_list), "1 2 3 4 5 6 \n");
+    EXPECT_EQ(out.display_of(second_list), "9 4 5 6 \n");
+    EXPECT_EQ(out.display_of(first_list), "1 2 3 4 5 6 \n");
 }
 
 TEST_F(ConcatenateTest, LaterJoinBehindTheSharedNodesIsSeenFromBoth) {
@@ -214,8 +205,8 @@ TEST_F(ConcatenateTest, LaterJoinBehindTheSharedNodesIsSeenFromBoth) {
 
     Concatenate_linked_lists(first_list, third_list);
     EXPECT_EQ(out.text(), "Concatenated.\n");
-    EXPECT_EQ(displayed(first_list), "1 2 3 4 5 6 7 8 \n");
-    EXPECT_EQ(displayed(second_list), "4 5 6 7 8 \n");
+    EXPECT_EQ(out.display_of(first_list), "1 2 3 4 5 6 7 8 \n");
+    EXPECT_EQ(out.display_of(second_list), "4 5 6 7 8 \n");
 }
 
 // Joins that would close a chain into a ring are refused: nothing changes and nothing is
@@ -226,7 +217,7 @@ TEST_F(ConcatenateTest, RefusesTheSameListHandedTwice) {
 
     ASSERT_EQ(last->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
-    EXPECT_EQ(displayed(first_list), "1 2 3 \n");
+    EXPECT_EQ(out.display_of(first_list), "1 2 3 \n");
 }
 
 TEST_F(ConcatenateTest, RefusesTheSameJoinMadeTwice) {
@@ -237,8 +228,8 @@ TEST_F(ConcatenateTest, RefusesTheSameJoinMadeTwice) {
     Concatenate_linked_lists(first_list, second_list);
     ASSERT_EQ(last->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
-    EXPECT_EQ(displayed(first_list), "1 2 3 4 5 6 \n");
-    EXPECT_EQ(displayed(second_list), "4 5 6 \n");
+    EXPECT_EQ(out.display_of(first_list), "1 2 3 4 5 6 \n");
+    EXPECT_EQ(out.display_of(second_list), "4 5 6 \n");
 }
 
 TEST_F(ConcatenateTest, RefusesAJoinOfTheLastNodeOntoItsOwnList) {
@@ -251,7 +242,7 @@ TEST_F(ConcatenateTest, RefusesAJoinOfTheLastNodeOntoItsOwnList) {
     Concatenate_linked_lists(first_list, tail);
     ASSERT_EQ(tail.front->link, nullptr) << "the chain was closed into a ring";
     EXPECT_EQ(out.text(), "");
-    EXPECT_EQ(displayed(first_list), "1 2 3 7 \n");
+    EXPECT_EQ(out.display_of(first_list), "1 2 3 7 \n");
 }
 
 }  // namespace

@@ -67,15 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class LinkedListTest : public ::testing::Test {
 protected:
-    // What `list.display()` writes, leaving the captured output empty.
-    std::string displayed(const Linked_list& list) {
-        out.clear();
-        list.display();
-        std::string line = out.text();
-        out.clear();
-        return line;
-    }
-
     StdoutCapture out;
 };
 
@@ -101,8 +92,8 @@ TEST_F(LinkedListTest, DisplayTwiceWritesTheSameLineTwice) {
     Linked_list list;
     add_all(list, {10, 20, 30});
 
-    EXPECT_EQ(displayed(list), "-> 30-> 20-> 10\n");
-    EXPECT_EQ(displayed(list), "-> 30-> 20-> 10\n");
+    EXPECT_EQ(out.display_of(list), "-> 30-> 20-> 10\n");
+    EXPECT_EQ(out.display_of(list), "-> 30-> 20-> 10\n");
 }
 
 TEST_F(LinkedListTest, ReverseTurnsTheLineAndASecondReverseTurnsItBack) {
@@ -110,10 +101,10 @@ TEST_F(LinkedListTest, ReverseTurnsTheLineAndASecondReverseTurnsItBack) {
     add_all(list, {10, 20, 30});
 
     list.reverse();
-    EXPECT_EQ(displayed(list), "-> 10-> 20-> 30\n");
+    EXPECT_EQ(out.display_of(list), "-> 10-> 20-> 30\n");
     EXPECT_EQ(list.node_count, 3U);
     list.reverse();
-    EXPECT_EQ(displayed(list), "-> 30-> 20-> 10\n");
+    EXPECT_EQ(out.display_of(list), "-> 30-> 20-> 10\n");
 }
 
 TEST_F(LinkedListTest, ReverseWritesNothing) {

@@ -34,6 +34,16 @@ public:
         return flushed_length_;
     }
 
+    // What `list.display()` writes; leaves nothing captured before or after.
+    template <class List>
+    std::string display_of(const List& list) {
+        clear();
+        list.display();
+        std::string line = text_;
+        clear();
+        return line;
+    }
+
     // Forgets what was captured, keeping the reserved storage.
     void clear() {
         text_.clear();
