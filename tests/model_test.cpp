@@ -156,7 +156,7 @@ bool reaches(const std::vector<ModelNode>& model, const Node* address) {
 
 // Runs `steps` on real lists and on the model; returns the first difference, or "".
 std::string run_concat_steps(const std::vector<ConcatStep>& steps) {
-    const StdoutCapture out;
+    StdoutCapture out;
     std::array<std::unique_ptr<LinkedList>, kLists> lists;
     std::array<std::vector<ModelNode>, kLists> model;
     for (auto& list : lists) {
@@ -168,7 +168,7 @@ std::string run_concat_steps(const std::vector<ConcatStep>& steps) {
         LinkedList& list = *lists[step.list];
         std::vector<ModelNode>& listed = model[step.list];
         std::string expected;
-        const std::size_t written_before = out.text().size();
+        out.clear();
 
         switch (step.kind) {
             case ConcatStep::Kind::kAdd:
@@ -214,7 +214,7 @@ std::string run_concat_steps(const std::vector<ConcatStep>& steps) {
                 break;
         }
 
-        const std::string written = out.text().substr(written_before);
+        const std::string& written = out.text();
         if (written != expected) {
             return output_difference(s, step.describe(), written, expected);
         }
@@ -271,14 +271,14 @@ std::vector<ReverseStep> reverse_steps(std::uint32_t seed) {
 
 // Runs `steps` on a real list and on the model; returns the first difference, or "".
 std::string run_reverse_steps(const std::vector<ReverseStep>& steps) {
-    const StdoutCapture out;
+    StdoutCapture out;
     Linked_list list;
     std::vector<ModelNode> model;
 
     for (std::size_t s = 0; s < steps.size(); ++s) {
         const ReverseStep& step = steps[s];
         std::string expected;
-        const std::size_t written_before = out.text().size();
+        out.clear();
 
         switch (step.kind) {
             case ReverseStep::Kind::kAdd:
@@ -298,7 +298,7 @@ std::string run_reverse_steps(const std::vector<ReverseStep>& steps) {
                 break;
         }
 
-        const std::string written = out.text().substr(written_before);
+        const std::string& written = out.text();
         if (written != expected) {
             return output_difference(s, step.describe(), written, expected);
         }
