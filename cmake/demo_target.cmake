@@ -3,15 +3,20 @@
 # developers hold the code to (CMAKE_COMPILE_WARNING_AS_ERROR, set in the presets, makes
 # them errors).
 
-# Release builds link the C and C++ runtimes into the executables by default: the programs
-# run for microseconds, and loading shared runtimes would be most of their cost.
-if(CMAKE_BUILD_TYPE STREQUAL "Release")
-    set(demo_static_default ON)
-else()
-    set(demo_static_default OFF)
-endif()
-option(DEMOS_STATIC_RUNTIME "Link the C and C++ runtimes statically where the toolchain can"
-       ${demo_static_default})
+# Release executables link the C and C++ runtimes in by default: the programs run for
+# microseconds, and loading shared runtimes would be most of their cost. AUTO decides per
+# configuration as it is built, so a Release build of a multi-config generator (Visual
+# Studio, Ninja Multi-Config) is static too, while its Debug build is not.
+set(DEMOS_STATIC_RUNTIME
+    AUTO
+    CACHE STRING "Link the C and C++ runtimes statically: AUTO (Release builds only), ON or OFF")
+set_property(CACHE DEMOS_STATIC_RUNTIME PROPERTY STRINGS AUTO ON OFF)
+
+# Test executables take the runtime that the GoogleTest they link was built for. Packaged
+# GoogleTest builds (Debian's, vcpkg's) expect the shared runtime, so tests stay dynamic
+# unless this is on; the builds that make their own static GoogleTest (32-bit Linux under
+# qemu, Windows under Wine) turn it on so that the tests run with nothing beside them.
+option(DEMOS_STATIC_TESTS "Link the test executables' C and C++ runtimes statically" OFF)
 
 # Applies the project's settings to `target`.
 function(demo_target_settings target)
@@ -23,16 +28,15 @@ function(demo_target_settings target)
                           -Wshadow> $<$<CXX_COMPILER_ID:MSVC>:/W4 /permissive->)
 endfunction()
 
-# Links the C and C++ runtimes into the executable `target` when DEMOS_STATIC_RUNTIME is on.
-function(demo_static_runtime target)
-    if(NOT DEMOS_STATIC_RUNTIME)
-        return()
-    endif()
+# Links the C and C++ runtimes into the executable `target` when `static` (a generator
+# expression, 1 or 0 for the configuration being built) says so.
+function(demo_runtime target static)
     if(MSVC)
-        set_target_properties(${target} PROPERTIES MSVC_RUNTIME_LIBRARY
-                                                   "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+        set_target_properties(
+            ${target} PROPERTIES MSVC_RUNTIME_LIBRARY
+                                 "MultiThreaded$<$<CONFIG:Debug>:Debug>$<$<NOT:${static}>:DLL>")
     elseif(NOT APPLE)
-        target_link_options(${target} PRIVATE -static)
+        target_link_options(${target} PRIVATE $<${static}:-static>)
     endif()
 endfunction()
 
@@ -40,5 +44,22 @@ endfunction()
 function(add_demo_program name)
     add_executable(${name} ${ARGN})
     demo_target_settings(${name})
-    demo_static_runtime(${name})
+    if(DEMOS_STATIC_RUNTIME STREQUAL "AUTO")
+        demo_runtime(${name} "$<CONFIG:Release>")
+    elseif(DEMOS_STATIC_RUNTIME)
+        demo_runtime(${name} 1)
+    else()
+        demo_runtime(${name} 0)
+    endif()
+endfunction()
+
+# Declares the test executable `name` built from the sources that follow.
+function(add_demo_test_executable name)
+    add_executable(${name} ${ARGN})
+    demo_target_settings(${name})
+    if(DEMOS_STATIC_TESTS)
+        demo_runtime(${name} 1)
+    else()
+        demo_runtime(${name} 0)
+    endif()
 endfunction()

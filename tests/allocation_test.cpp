@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <new>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,33 @@ TEST(MakeRowAllocation, ARowIsOneArrayBlock) {
     EXPECT_EQ(counts.array_news, 1U);
     EXPECT_EQ(counts.array_deletes, 1U);
     EXPECT_EQ(counts.news, 0U);
+}
+
+TEST(MakeRowAllocation, ElementsAfterTheInitialValuesAreZeroWhateverTheBlockHeld) {
+    // The replaced operator new[] hands out blocks full of 0xA5 bytes, not zeros.
+    std::int32_t* const row = make_row(6, {1, 2, 3, 4});
+    const std::vector<std::int32_t> elements(row, row + 6);
+    delete[] row;
+    EXPECT_EQ(elements, (std::vector<std::int32_t>{1, 2, 3, 4, 0, 0}));
+}
+
+// Lengths up to the bound pass the check before allocation and reach operator new[]; a
+// failing allocator shows that without needing the 2 GiB that the bound itself would take.
+TEST(MakeRowAllocation, LengthsUpToTheBoundReachTheAllocation) {
+    for (const std::int32_t length : {0x1FFFFFFF, 0x10000000, 4}) {
+        bool reached = false;
+        {
+            AllocationWatch watch;
+            watch.fail_next_allocation = true;
+            try {
+                delete[] make_row(length, {1, 2, 3, 4});
+            } catch (const std::bad_alloc&) {  // std::bad_array_new_length too
+            }
+            // The allocator clears the request when it fails an allocation.
+            reached = !watch.fail_next_allocation;
+        }
+        EXPECT_TRUE(reached) << "length " << length << " was refused before the allocation";
+    }
 }
 
 TEST(MakeRowAllocation, LengthOutOfRangeAllocatesNothing) {

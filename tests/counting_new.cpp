@@ -1,6 +1,7 @@
 #include "tests/counting_new.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -17,9 +18,14 @@ void count_allocation(std::size_t& counter) {
     ++counter;
 }
 
+// Every block starts full of this byte, never of zeros, so that code which reads memory it
+// never wrote shows it instead of passing by the luck of a fresh page.
+constexpr unsigned char kFreshBlockPattern = 0xA5;
+
 void* allocate(std::size_t size) {
     // malloc(0) may return null; operator new must not.
     if (void* block = std::malloc(size == 0 ? 1 : size)) {
+        std::memset(block, kFreshBlockPattern, size);
         return block;
     }
     throw std::bad_alloc();

@@ -1,5 +1,6 @@
-# 32-bit Windows console programs with Debian's MinGW-w64 cross compiler
-# (g++-mingw-w64-i686). The results cannot run here; they are for a Windows machine.
+# 32-bit Windows console programs (PE32) with Debian's MinGW-w64 cross compiler
+# (g++-mingw-w64-i686). They, and the tests, run here under Wine's 64-bit loader in its
+# WoW64 mode, where the machine can execute 32-bit code (cmake/run-under-wine.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
@@ -12,3 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../run-under-wine.sh)
