@@ -4,8 +4,9 @@
 // shows the program's allocations in order among the lines of its output, when standard
 // output and standard error go to one file.
 //
-// Blocks are numbered in the order they were obtained, from 1. The reports are written
-// with std::fputs to standard error, which is unbuffered and allocates nothing.
+// Blocks are numbered in the order they were obtained, from 1. Each report is flushed at
+// once: standard error is unbuffered by the C standard's rule, but Windows' C runtime
+// buffers it when it goes to a file.
 
 #include <cstddef>
 #include <cstdio>
@@ -33,6 +34,7 @@ void* obtain(const char* form, std::size_t size) {
     char report[96];
     std::snprintf(report, sizeof report, "%s(%zu bytes): block %zu\n", form, size, block_count);
     std::fputs(report, stderr);
+    std::fflush(stderr);
     return block;
 }
 
@@ -49,6 +51,7 @@ void release(const char* form, void* block) {
     char report[96];
     std::snprintf(report, sizeof report, "%s: block %zu\n", form, number);
     std::fputs(report, stderr);
+    std::fflush(stderr);
     std::free(block);
 }
 

@@ -119,11 +119,14 @@ empty-environment)
 writes)
     [[ -n $flushes ]] || fail "--flushes is needed"
     command -v strace >/dev/null || fail "strace is needed to see the writes (apt-get install strace)"
-    strace -f -qq -e trace=write -e signal=none -o "$work/trace" "$@" >"$work/stdout" 2>"$work/stderr"
+    strace -f -y -qq -e trace=write -e signal=none -o "$work/trace" "$@" >"$work/stdout" 2>"$work/stderr"
     check_transcript $?
-    # A line of the trace: [PID] write(1, "...", 29) = 29. Strings are escaped, so the
-    # last comma before ") =" starts the size.
-    sed -nE 's/^([0-9]+ +)?write\(1, .*, ([0-9]+)\) += [0-9]+$/\2/p' "$work/trace" >"$work/sizes"
+    # A line of the trace: [PID] write(FD</path/of/stdout>, "...", 29) = 29. The path tells
+    # the writes to standard output from any other, whatever the descriptor's number (an
+    # emulator may write from another). Strings are escaped, so the last comma before
+    # ") =" starts the size.
+    sed -nE "s|^([0-9]+ +)?write\\([0-9]+<$work/stdout>, .*, ([0-9]+)\\) += [0-9]+\$|\\2|p" \
+        "$work/trace" >"$work/sizes"
     expected_write_sizes >"$work/expected_sizes"
     cmp -s "$work/expected_sizes" "$work/sizes" ||
         fail "the transcript was written in writes of $(paste -sd ' ' "$work/sizes") bytes," \
