@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the whole-process cost of each program against its floor: a static C program
 # that writes the same transcript with one write(2). Prints instruction counts (callgrind,
-# deterministic) and median wall times of paired runs, with their ratios; then the
-# instruction counts of a dynamically linked build, for comparison.
+# repeatable for the same executables and the same, empty, environment) and median wall
+# times of paired runs (paired_timer, also with no environment), with their ratios; then
+# the instruction counts of a dynamically linked build, for comparison.
 #
 #   bench/process_cost.sh [RUNS]      RUNS: paired runs per program (default 2001)
 set -euo pipefail
@@ -11,14 +12,16 @@ runs=${1:-2001}
 
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
-cmake -S . -B build/bench-dynamic -DCMAKE_BUILD_TYPE=Release -DDEMOS_STATIC_RUNTIME=OFF \
+cmake -S . -B build/bench-dynamic -G Ninja -DCMAKE_BUILD_TYPE=Release -DDEMOS_STATIC_RUNTIME=OFF \
     -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/bench-dynamic >/dev/null
 
-# The number of instructions that running $1 executes, from start to exit.
+# The number of instructions that running $1 executes, from start to exit. Every process
+# measured, ours and the floors alike, starts with the same empty environment: the C
+# runtime's start-up walks the environment, so each variable would add instructions.
 instructions() {
-    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
-        awk '/Collected/ {print $NF}'
+    env -i "$(command -v valgrind)" --tool=callgrind --callgrind-out-file=/dev/null "$1" \
+        2>&1 >/dev/null | awk '/Collected/ {print $NF}'
 }
 
 ratio() {

@@ -3,8 +3,8 @@
 
 #include <iostream>
 
-// Flushes standard output and returns the exit status of the run: 0 when everything written
-// reached standard output, 1 otherwise, after one line on standard error that names
+// Flushes standard output and returns the exit status of the run: 0 when every write to
+// standard output succeeded, 1 otherwise, after one line on standard error that names
 // `program_name`. Without this check a full disk or a closed standard output would lose the
 // transcript while the program still reported success.
 inline int finish_output(const char* program_name) {

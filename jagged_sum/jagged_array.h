@@ -12,8 +12,11 @@
 // row whose length is 0 or below adds nothing (its pointer is not followed).
 //
 // Each call totals its own row, then recurses for the rows below it, down to row 0.
-// The sum wraps modulo 2^32 instead of overflowing: the additions are done on unsigned
-// numbers, whose wrap-around is defined, and the result is turned back into a signed one.
+// The sum wraps around modulo 2^32 (a result past the greatest 32-bit number comes back
+// from the least) instead of overflowing: signed overflow is undefined behaviour on every
+// platform, x86 included, while unsigned arithmetic wraps on every platform. So the
+// additions are done on unsigned numbers, and the total is converted back to a signed one,
+// a conversion that C++20 defines as modulo 2^32 (before C++20 it was the compiler's own).
 inline std::int32_t recursiveArraySum(const std::int32_t* const* rows,
                                       const std::int32_t* row_lengths, std::int32_t last_row) {
     if (last_row < 0) {
@@ -32,10 +35,11 @@ inline std::int32_t recursiveArraySum(const std::int32_t* const* rows,
 // Returns a new row of `length` elements on the free store: `initial_values`, then zeros.
 // The caller releases it with delete[].
 //
-// Throws std::bad_array_new_length, as the array form of new does, when `length` taken as an
-// unsigned 32-bit number is above 0x1FFFFFFF (so also when it is negative: a row's size in
-// bytes must fit a 32-bit signed number), before allocating anything; and when the row is too
-// short for its initial values, after releasing the block it obtained.
+// Throws std::bad_array_new_length on two checks of the program's own. Before allocating
+// anything: when `length` taken as an unsigned 32-bit number is above 0x1FFFFFFF, so when it
+// is negative or the row's size in bytes would not fit a 32-bit signed number. After the
+// block is obtained: when the row is too short for its initial values; the block is
+// released first.
 inline std::int32_t* make_row(std::int32_t length,
                               std::initializer_list<std::int32_t> initial_values) {
     if (static_cast<std::uint32_t>(length) > 0x1FFFFFFFU) {

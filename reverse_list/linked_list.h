@@ -9,8 +9,9 @@
 // A singly linked list that grows at its front, counts its nodes and can reverse itself in
 // place by turning its links around.
 //
-// Nodes are never freed: the list has no destructor, and the end of the process reclaims
-// them.
+// Nodes are never destroyed: the list has no destructor, a deliberate leak that the design
+// accepts for a program that ends right after its run; the operating system takes the
+// memory back when the process ends.
 class Linked_list {
 public:
     // Makes an empty list.
