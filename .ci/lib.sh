@@ -29,3 +29,16 @@ build_googletest() {
     cmake --build "$folder" >/dev/null
     cmake --install "$folder" >/dev/null
 }
+
+# Prints fenced block number $4 (from 1) written in language $3 (```sh, ```text) under the
+# heading line $2 of the Markdown file $1, up to the next heading.
+markdown_block() {
+    awk -v heading="$2" -v fence="\`\`\`$3" -v wanted="$4" '
+        # A line inside any fenced block is code, never a heading.
+        fenced && /^```/ { fenced = 0; if (taken) exit; next }
+        fenced { if (taken) print; next }
+        /^```/ { fenced = 1; taken = under && $0 == fence && ++n == wanted; next }
+        $0 == heading { under = 1; next }
+        under && /^#/ { exit }
+    ' "$1"
+}
